@@ -1,0 +1,86 @@
+#pragma once
+
+#include "store/runsql.h"
+#include "store/storelocation.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QLabel;
+class QTabWidget;
+class QTimer;
+
+namespace store {
+class ReceiptConnection;
+class StoreQuery;
+} // namespace store
+
+namespace receipts {
+class OutpatientPage;
+class InpatientPage;
+} // namespace receipts
+
+namespace app {
+
+class EnterMovesFocus;
+class Page;
+
+// The main window, frmMain: the five pages, the status-bar clock, the connection to the
+// receipt store with its queries, and the operations the pages share.
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMain(const store::StoreLocation& storeLocation, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    static const QString caption;
+
+    // Runs one statement on `query` (qry_Tmp when none is given): rows affected by a command,
+    // rows fetched by a query, store::StatementFailed on any failure, silently.
+    store::StatementResult RunSql(const QString& statement, bool execute,
+                                  store::StoreQuery* query = nullptr);
+
+    // The next receipt number of a kind as ten-digit text; "自动编号失败" and the empty text
+    // when it cannot be read.
+    QString GetNextNumber(int kind);
+
+    // Records a used receipt number as the counter of the kind of the page shown (outpatient
+    // while ts1 is shown, inpatient otherwise). A text that is no 32-bit whole number throws
+    // the integer conversion error before any statement runs.
+    void SaveNumber(const QString& numberText);
+
+    store::ReceiptConnection& connection() const { return *m_con1; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildPages();
+    void buildStatusBar();
+    void openStore();
+    void wireEnterKey();
+
+    void FormShow();
+    void tmr1Timer();
+    void ts1Show();
+    void ts2Show();
+
+    QTabWidget* m_pgc1 = nullptr;
+    receipts::OutpatientPage* m_ts1 = nullptr;
+    receipts::InpatientPage* m_ts2 = nullptr;
+    Page* m_ts3 = nullptr;
+    Page* m_ts4 = nullptr;
+    Page* m_ts5 = nullptr;
+    QLabel* m_clockPanel = nullptr;
+    QTimer* m_tmr1 = nullptr;
+    EnterMovesFocus* m_edtnameKeyPress = nullptr;
+
+    std::unique_ptr<store::ReceiptConnection> m_con1;
+    store::StoreQuery* m_qry_Tmp = nullptr;
+    store::StoreQuery* m_adomz = nullptr;
+    store::StoreQuery* m_adozy = nullptr;
+
+    bool m_formShown = false;
+};
+
+} // namespace app

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "store/storelocation.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+namespace store {
+
+// The one connection to the receipt store (con1). It can be opened again at any time, so the
+// program starts working as soon as the store becomes reachable.
+//
+// An SQLite file that does not exist yet (or is still empty) is created with the tables of
+// schema.h; an existing store is used as it is.
+class ReceiptConnection {
+public:
+    explicit ReceiptConnection(StoreLocation location);
+    ~ReceiptConnection();
+    ReceiptConnection(const ReceiptConnection&) = delete;
+    ReceiptConnection& operator=(const ReceiptConnection&) = delete;
+
+    // Opens the connection unless it is open. Returns false and keeps the data-access layer's
+    // text in lastError() when the store cannot be reached.
+    bool open();
+    bool isOpen() const;
+    void close();
+
+    QString lastError() const { return m_lastError; }
+    QSqlDatabase database() const;
+    const StoreLocation& location() const { return m_location; }
+
+    // How long an SQLite statement waits for another program's lock before it fails.
+    static constexpr int busyTimeoutMs = 5000;
+
+private:
+    bool openSqliteFile(QSqlDatabase& db);
+
+    StoreLocation m_location;
+    QString m_connectionName;
+    QString m_lastError;
+};
+
+} // namespace store
