@@ -11,6 +11,8 @@ DatePicker::DatePicker(const QString& name, QWidget* parent) : QDateEdit(parent)
     setDate(QDate::currentDate());
 }
 
-bool DatePicker::focusNextPrevChild(bool next) { return QWidget::focusNextPrevChild(next); }
+bool DatePicker::focusNextPrevChild(bool next) {
+    return QWidget::focusNextPrevChild(next);
+}
 
 } // namespace app

@@ -44,8 +44,7 @@ void showStandardErrorBox(const QString& message) {
 
 QMessageBox::StandardButton askYesNo(const QString& text,
                                      QMessageBox::StandardButton defaultButton) {
-    return runBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
-                  defaultButton);
+    return runBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, defaultButton);
 }
 
 } // namespace app

@@ -22,7 +22,7 @@ void showMessage(const QString& text);
 void showStandardErrorBox(const QString& message);
 
 // A confirmation with Yes and No. Escape and the close button answer No.
-QMessageBox::StandardButton askYesNo(const QString& text,
-                                     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+QMessageBox::StandardButton
+askYesNo(const QString& text, QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 } // namespace app

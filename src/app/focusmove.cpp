@@ -36,7 +36,9 @@ bool isEnterKey(const QEvent* event) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-void EnterMovesFocus::watch(QWidget* field) { field->installEventFilter(this); }
+void EnterMovesFocus::watch(QWidget* field) {
+    field->installEventFilter(this);
+}
 
 bool EnterMovesFocus::eventFilter(QObject* watched, QEvent* event) {
     if (isEnterKey(event) && watched->isWidgetType()) {

@@ -31,12 +31,12 @@ namespace {
 
 // The plain entry fields where Enter moves on like Tab (edtnameKeyPress).
 const QStringList enterKeyFields{
-    QStringLiteral("edtname"),   QStringLiteral("dtp1"),     QStringLiteral("edtno"),
-    QStringLiteral("EDtzyno"),   QStringLiteral("EDtzyh"),   QStringLiteral("EDtzyname"),
-    QStringLiteral("EDtzydw"),   QStringLiteral("EDtzyts"),  QStringLiteral("dtpzyrq"),
-    QStringLiteral("dtpcyrq"),   QStringLiteral("zffs"),     QStringLiteral("dtpjsrq"),
-    QStringLiteral("jsy"),       QStringLiteral("EDmzname"), QStringLiteral("EDmzno"),
-    QStringLiteral("EDzyname"),  QStringLiteral("EDzyno"),   QStringLiteral("EDzyh"),
+    QStringLiteral("edtname"),  QStringLiteral("dtp1"),     QStringLiteral("edtno"),
+    QStringLiteral("EDtzyno"),  QStringLiteral("EDtzyh"),   QStringLiteral("EDtzyname"),
+    QStringLiteral("EDtzydw"),  QStringLiteral("EDtzyts"),  QStringLiteral("dtpzyrq"),
+    QStringLiteral("dtpcyrq"),  QStringLiteral("zffs"),     QStringLiteral("dtpjsrq"),
+    QStringLiteral("jsy"),      QStringLiteral("EDmzname"), QStringLiteral("EDmzno"),
+    QStringLiteral("EDzyname"), QStringLiteral("EDzyno"),   QStringLiteral("EDzyh"),
 };
 
 } // namespace
@@ -149,7 +149,9 @@ void TfrmMain::FormShow() {
     m_ts2->dtpjsrq()->setDate(today);
 }
 
-void TfrmMain::tmr1Timer() { m_clockPanel->setText(clockText(QDateTime::currentDateTime())); }
+void TfrmMain::tmr1Timer() {
+    m_clockPanel->setText(clockText(QDateTime::currentDateTime()));
+}
 
 void TfrmMain::ts1Show() {
     m_ts1->edtno()->setText(GetNextNumber(store::Outpatient));

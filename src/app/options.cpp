@@ -31,7 +31,8 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
     if (helpRequested)
         *helpRequested = parser.isSet(helpOption);
     if (!parser.positionalArguments().isEmpty()) {
-        *error = QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first());
+        *error =
+            QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first());
         return std::nullopt;
     }
     if (parser.isSet(database) && parser.isSet(dsn)) {

@@ -4,7 +4,9 @@
 
 namespace app {
 
-Page::Page(const QString& name, QWidget* parent) : QWidget(parent) { setObjectName(name); }
+Page::Page(const QString& name, QWidget* parent) : QWidget(parent) {
+    setObjectName(name);
+}
 
 void Page::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);

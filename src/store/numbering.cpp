@@ -20,7 +20,8 @@ QString padReceiptNumber(const QString& text) {
 }
 
 IntegerConversionError::IntegerConversionError(const QString& text)
-    : std::runtime_error(QStringLiteral("''%1'' is not a valid integer value").arg(text).toStdString()) {}
+    : std::runtime_error(
+          QStringLiteral("''%1'' is not a valid integer value").arg(text).toStdString()) {}
 
 qint32 toInt32(const QString& text) {
     qsizetype i = 0;

@@ -46,9 +46,13 @@ QSqlDatabase ReceiptConnection::database() const {
     return QSqlDatabase::database(m_connectionName, false);
 }
 
-bool ReceiptConnection::isOpen() const { return database().isOpen(); }
+bool ReceiptConnection::isOpen() const {
+    return database().isOpen();
+}
 
-void ReceiptConnection::close() { database().close(); }
+void ReceiptConnection::close() {
+    database().close();
+}
 
 bool ReceiptConnection::open() {
     QSqlDatabase db = database();

@@ -13,7 +13,9 @@ struct StoreLocation {
     QString target; // file path or data source name
 
     static StoreLocation sqliteFile(const QString& path) { return {Kind::SqliteFile, path}; }
-    static StoreLocation odbcDataSource(const QString& name) { return {Kind::OdbcDataSource, name}; }
+    static StoreLocation odbcDataSource(const QString& name) {
+        return {Kind::OdbcDataSource, name};
+    }
 
     // receipts.db in the working directory.
     static StoreLocation defaultStore() { return sqliteFile(QStringLiteral("receipts.db")); }

@@ -36,7 +36,9 @@ public:
     // Runs the text as a select and fetches every row; returns the row count.
     qint64 open();
 
-    qint64 rowCount() const { return m_columns.isEmpty() ? 0 : qint64(m_cells.size()) / m_columns.size(); }
+    qint64 rowCount() const {
+        return m_columns.isEmpty() ? 0 : qint64(m_cells.size()) / m_columns.size();
+    }
     int columnCount() const { return int(m_columns.size()); }
     const QStringList& columnNames() const { return m_columns; }
     QVariant value(qint64 row, int column) const;

@@ -27,19 +27,30 @@ private slots:
 void TestDialogs::fullStopRule_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("letter") << "abc" << "abc.";
-    QTest::newRow("digit") << "code 7" << "code 7.";
+    QTest::newRow("letter") << "abc"
+                            << "abc.";
+    QTest::newRow("digit") << "code 7"
+                           << "code 7.";
     QTest::newRow("apostrophe after") << "'''' is not a valid integer value"
                                       << "'''' is not a valid integer value.";
-    QTest::newRow("chinese") << "自动编号失败" << "自动编号失败.";
-    QTest::newRow("slash, just above") << "a/" << "a/.";
-    QTest::newRow("full stop itself") << "done." << "done.";
-    QTest::newRow("hyphen, just below") << "a-" << "a-";
-    QTest::newRow("comma") << "a," << "a,";
-    QTest::newRow("exclamation") << "stop!" << "stop!";
-    QTest::newRow("closing quote, below") << "'x'" << "'x'";
-    QTest::newRow("trailing blank") << "abc " << "abc ";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("chinese") << "自动编号失败"
+                             << "自动编号失败.";
+    QTest::newRow("slash, just above") << "a/"
+                                       << "a/.";
+    QTest::newRow("full stop itself") << "done."
+                                      << "done.";
+    QTest::newRow("hyphen, just below") << "a-"
+                                        << "a-";
+    QTest::newRow("comma") << "a,"
+                           << "a,";
+    QTest::newRow("exclamation") << "stop!"
+                                 << "stop!";
+    QTest::newRow("closing quote, below") << "'x'"
+                                          << "'x'";
+    QTest::newRow("trailing blank") << "abc "
+                                    << "abc ";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestDialogs::fullStopRule() {
@@ -49,7 +60,8 @@ void TestDialogs::fullStopRule() {
 }
 
 void TestDialogs::titleIsExecutableName() {
-    QCOMPARE(app::applicationTitle(), QFileInfo(QCoreApplication::applicationFilePath()).baseName());
+    QCOMPARE(app::applicationTitle(),
+             QFileInfo(QCoreApplication::applicationFilePath()).baseName());
     QCOMPARE(app::applicationTitle(), QStringLiteral("test_dialogs"));
 }
 
@@ -102,9 +114,8 @@ void TestDialogs::confirmationAnswers() {
     QFETCH(int, expected);
     ModalAnswerer* answerer = nullptr;
     if (pressed == QMessageBox::Escape) {
-        QTimer::singleShot(50, [] {
-            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
-        });
+        QTimer::singleShot(
+            50, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
     } else {
         answerer = new ModalAnswerer(this);
         answerer->answer(QMessageBox::StandardButton(pressed));

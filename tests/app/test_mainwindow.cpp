@@ -42,7 +42,9 @@ void choosePage(QTabWidget* pages, int index) {
     QCoreApplication::processEvents();
 }
 
-QString lineText(QWidget& window, const char* name) { return child<QLineEdit>(window, name)->text(); }
+QString lineText(QWidget& window, const char* name) {
+    return child<QLineEdit>(window, name)->text();
+}
 
 } // namespace
 
@@ -177,14 +179,15 @@ void TestMainWindow::pageShowFetchesNumberEveryTime() {
 void TestMainWindow::clockFormat_data() {
     QTest::addColumn<QDateTime>("moment");
     QTest::addColumn<QString>("text");
-    QTest::newRow("last second of 2023") << QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59))
-                                         << "2023-12-31 23:59:59    ";
-    QTest::newRow("one second later") << QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59)).addSecs(1)
-                                      << "2024-01-01 00:00:00    ";
-    QTest::newRow("morning, two-digit fields") << QDateTime(QDate(2024, 3, 2), QTime(9, 5, 3))
-                                               << "2024-03-02 09:05:03    ";
-    QTest::newRow("afternoon on the 24-hour clock") << QDateTime(QDate(2024, 7, 6), QTime(13, 0, 0))
-                                                    << "2024-07-06 13:00:00    ";
+    QTest::newRow("last second of 2023")
+        << QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59)) << "2023-12-31 23:59:59    ";
+    QTest::newRow("one second later")
+        << QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59)).addSecs(1)
+        << "2024-01-01 00:00:00    ";
+    QTest::newRow("morning, two-digit fields")
+        << QDateTime(QDate(2024, 3, 2), QTime(9, 5, 3)) << "2024-03-02 09:05:03    ";
+    QTest::newRow("afternoon on the 24-hour clock")
+        << QDateTime(QDate(2024, 7, 6), QTime(13, 0, 0)) << "2024-07-06 13:00:00    ";
     QTest::newRow("noon") << QDateTime(QDate(2024, 7, 6), QTime(12, 30, 0))
                           << "2024-07-06 12:30:00    ";
 }
@@ -213,10 +216,9 @@ void TestMainWindow::enterMovesFocusLikeTab_data() {
     QTest::addColumn<QStringList>("order");
     // After the last control of a page the focus reaches the page control's tabs.
     QTest::newRow("outpatient") << 0 << QStringList{"edtname", "dtp1", "edtno", "tabs"};
-    QTest::newRow("inpatient") << 1
-                               << QStringList{"EDtzyno", "EDtzyh",   "EDtzyname", "EDtzydw",
-                                              "EDtzyts", "dtpjsrq",  "dtpzyrq",   "jsy",
-                                              "dtpcyrq", "tabs"};
+    QTest::newRow("inpatient") << 1 << QStringList{"EDtzyno", "EDtzyh",  "EDtzyname", "EDtzydw",
+                                                   "EDtzyts", "dtpjsrq", "dtpzyrq",   "jsy",
+                                                   "dtpcyrq", "tabs"};
 }
 
 void TestMainWindow::enterMovesFocusLikeTab() {

@@ -24,8 +24,8 @@ void TestOptions::parse_data() {
     QTest::newRow("database=") << QStringList{"cashier", "--database=z.db"} << true << file
                                << "z.db";
     QTest::newRow("dsn") << QStringList{"cashier", "--dsn", "sqlite3"} << true << dsn << "sqlite3";
-    QTest::newRow("both") << QStringList{"cashier", "--dsn", "a", "--database", "b"} << false
-                          << 0 << "";
+    QTest::newRow("both") << QStringList{"cashier", "--dsn", "a", "--database", "b"} << false << 0
+                          << "";
     QTest::newRow("missing value") << QStringList{"cashier", "--database"} << false << 0 << "";
     QTest::newRow("empty value") << QStringList{"cashier", "--dsn="} << false << 0 << "";
     QTest::newRow("unknown option") << QStringList{"cashier", "--store", "a"} << false << 0 << "";

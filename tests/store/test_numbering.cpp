@@ -32,12 +32,18 @@ private slots:
 void TestNumbering::padding_data() {
     QTest::addColumn<QString>("counter");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("one") << "1" << "0000000001";
-    QTest::newRow("42") << "42" << "0000000042";
-    QTest::newRow("empty") << "" << "0000000000";
-    QTest::newRow("ten digits") << "1234567890" << "1234567890";
-    QTest::newRow("eleven digits kept") << "10000000000" << "10000000000";
-    QTest::newRow("negative") << "-5" << "00000000-5";
+    QTest::newRow("one") << "1"
+                         << "0000000001";
+    QTest::newRow("42") << "42"
+                        << "0000000042";
+    QTest::newRow("empty") << ""
+                           << "0000000000";
+    QTest::newRow("ten digits") << "1234567890"
+                                << "1234567890";
+    QTest::newRow("eleven digits kept") << "10000000000"
+                                        << "10000000000";
+    QTest::newRow("negative") << "-5"
+                              << "00000000-5";
 }
 
 void TestNumbering::padding() {
@@ -87,7 +93,8 @@ void TestNumbering::conversion() {
 }
 
 void TestNumbering::statements() {
-    QCOMPARE(nextNumberStatement(0), QStringLiteral("select num+1 as num from tnum where itype= 0"));
+    QCOMPARE(nextNumberStatement(0),
+             QStringLiteral("select num+1 as num from tnum where itype= 0"));
     QCOMPARE(saveNumberStatement(42, 0), QStringLiteral("update tnum set num=42 where itype=0"));
     QCOMPARE(saveNumberStatement(-3, 1), QStringLiteral("update tnum set num=-3 where itype=1"));
 }
@@ -95,9 +102,12 @@ void TestNumbering::statements() {
 void TestNumbering::nextNumberFromCounter_data() {
     QTest::addColumn<QString>("counter");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("41") << "41" << "0000000042";
-    QTest::newRow("ten nines") << "9999999999" << "10000000000";
-    QTest::newRow("null") << "null" << "0000000000";
+    QTest::newRow("41") << "41"
+                        << "0000000042";
+    QTest::newRow("ten nines") << "9999999999"
+                               << "10000000000";
+    QTest::newRow("null") << "null"
+                          << "0000000000";
 }
 
 void TestNumbering::nextNumberFromCounter() {

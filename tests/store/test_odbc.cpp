@@ -41,10 +41,12 @@ struct OdbcSetup {
     QString dbPath = dir.filePath("receipts.db");
 
     OdbcSetup() {
-        writeFile(dir.filePath("odbcinst.ini"),
-                  QStringLiteral("[SQLite3]\nDescription=SQLite3 ODBC Driver\nDriver=%1\n").arg(driver));
-        writeFile(dir.filePath("odbc.ini"),
-                  QStringLiteral("[sqlite3]\nDriver=SQLite3\nDatabase=%1\nTimeout=5000\n").arg(dbPath));
+        writeFile(
+            dir.filePath("odbcinst.ini"),
+            QStringLiteral("[SQLite3]\nDescription=SQLite3 ODBC Driver\nDriver=%1\n").arg(driver));
+        writeFile(
+            dir.filePath("odbc.ini"),
+            QStringLiteral("[sqlite3]\nDriver=SQLite3\nDatabase=%1\nTimeout=5000\n").arg(dbPath));
         qputenv("ODBCSYSINI", dir.path().toLocal8Bit());
         qputenv("ODBCINI", dir.filePath("odbc.ini").toLocal8Bit());
     }
@@ -63,7 +65,6 @@ private slots:
     void statementsRunThroughDataSource();
     void windowNumbersThroughDataSource();
     void unknownDataSourceIsReported();
-
 };
 
 void TestOdbc::initTestCase() {
@@ -81,7 +82,8 @@ void TestOdbc::statementsRunThroughDataSource() {
     StoreQuery query(QStringLiteral("qry_Tmp"), &con);
     QVERIFY2(con.open(), qPrintable(con.lastError()));
 
-    QCOMPARE(runSql(query, con, "insert into tmz(num,name,zyf) values('1','O''Brien',7.)", true), 1);
+    QCOMPARE(runSql(query, con, "insert into tmz(num,name,zyf) values('1','O''Brien',7.)", true),
+             1);
     QCOMPARE(runSql(query, con, "insert into tmz(num,name,zyf) values('2','张三',.5)", true), 1);
     QCOMPARE(runSql(query, con, "select name from tmz order by id desc", false), 2);
     QCOMPARE(query.fieldText("name"), QStringLiteral("张三"));

@@ -20,7 +20,8 @@ QByteArray fileHash(const QString& path) {
 
 QStringList columnsOf(ReceiptConnection& con, const QString& table) {
     StoreQuery query(QStringLiteral("q"), &con);
-    runSql(query, con, QStringLiteral("select name from pragma_table_info('%1')").arg(table), false);
+    runSql(query, con, QStringLiteral("select name from pragma_table_info('%1')").arg(table),
+           false);
     QStringList names;
     for (qint64 r = 0; r < query.rowCount(); ++r)
         names << query.value(r, 0).toString();
@@ -45,14 +46,13 @@ void TestSchema::newStoreHasTablesAndCounters() {
     QVERIFY(con.open());
     QVERIFY(QFile::exists(path));
 
-    QCOMPARE(columnsOf(con, "tmz"),
-             QStringList({"id", "num", "name", "operdate", "zyf", "xyf", "tszxf", "hyzjf", "czzsf",
-                          "ssf", "qtf", "hj"}));
-    QCOMPARE(columnsOf(con, "tzy"),
-             QStringList({"id",  "num",   "zyh", "name", "dw",  "zyrq", "cyrq", "zyts",
-                          "cwf", "xyf",   "zcy", "zcaoy", "jcf", "zlf", "fsf",  "ssf",
-                          "hyf", "sxf",   "syf", "zhenlf", "hlf", "qtzl", "hj", "ysk",
-                          "yjk", "ytk",   "zffs", "jsrq", "jsy"}));
+    QCOMPARE(columnsOf(con, "tmz"), QStringList({"id", "num", "name", "operdate", "zyf", "xyf",
+                                                 "tszxf", "hyzjf", "czzsf", "ssf", "qtf", "hj"}));
+    QCOMPARE(
+        columnsOf(con, "tzy"),
+        QStringList({"id",  "num",   "zyh", "name", "dw",  "zyrq", "cyrq", "zyts", "cwf", "xyf",
+                     "zcy", "zcaoy", "jcf", "zlf",  "fsf", "ssf",  "hyf",  "sxf",  "syf", "zhenlf",
+                     "hlf", "qtzl",  "hj",  "ysk",  "yjk", "ytk",  "zffs", "jsrq", "jsy"}));
     QCOMPARE(columnsOf(con, "tnum"), QStringList({"itype", "num"}));
 
     StoreQuery query(QStringLiteral("q"), &con);

@@ -1,8 +1,8 @@
 #include "modalanswerer.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QApplication>
+#include <QPushButton>
 
 ModalAnswerer::ModalAnswerer(QObject* parent) : QObject(parent) {
     m_timer.setInterval(5);
@@ -25,8 +25,8 @@ void ModalAnswerer::poll() {
 
     QMessageBox::StandardButton defaultButton =
         box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton;
-    m_seen.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                   defaultButton});
+    m_seen.append(
+        {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), defaultButton});
 
     QAbstractButton* button = nullptr;
     if (!m_answers.empty()) {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
-#include <QSqlError>
 #include <QVariant>
 
 // Direct access to a store file beside the program's own connection, to seed it and to look
