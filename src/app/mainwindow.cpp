@@ -7,12 +7,14 @@
 #include "app/fonts.h"
 #include "app/guard.h"
 #include "app/page.h"
+#include "printing/shippedtemplates.h"
 #include "receipts/inpatientpage.h"
 #include "receipts/outpatientpage.h"
 #include "store/numbering.h"
 #include "store/receiptconnection.h"
 #include "store/storequery.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -131,6 +133,13 @@ void TfrmMain::openStore() {
     // statement tries to open the connection again.
     if (!m_con1->open())
         showStandardErrorBox(m_con1->lastError());
+    installTemplatesForNewStore();
+}
+
+void TfrmMain::installTemplatesForNewStore() {
+    // A new workplace prints at once: the shipped templates go where they are looked up.
+    if (m_con1->takeCreatedStore())
+        printing::installShippedTemplates(QDir::current());
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -165,7 +174,10 @@ void TfrmMain::ts2Show() {
 
 store::StatementResult TfrmMain::RunSql(const QString& statement, bool execute,
                                         store::StoreQuery* query) {
-    return store::runSql(query ? *query : *m_qry_Tmp, *m_con1, statement, execute);
+    const store::StatementResult result =
+        store::runSql(query ? *query : *m_qry_Tmp, *m_con1, statement, execute);
+    installTemplatesForNewStore();
+    return result;
 }
 
 QString TfrmMain::GetNextNumber(int kind) {

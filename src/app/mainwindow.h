@@ -58,6 +58,7 @@ private:
     void buildPages();
     void buildStatusBar();
     void openStore();
+    void installTemplatesForNewStore();
     void wireEnterKey();
 
     void FormShow();

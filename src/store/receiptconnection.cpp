@@ -89,6 +89,7 @@ bool ReceiptConnection::openSqliteFile(QSqlDatabase& db) {
             m_lastError = error;
             return false;
         }
+        m_createdStore = true;
     }
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <utility>
 
 namespace store {
 
@@ -26,6 +27,9 @@ public:
     void close();
 
     QString lastError() const { return m_lastError; }
+
+    // Whether an open since the last call laid out a new store; the flag is cleared.
+    bool takeCreatedStore() { return std::exchange(m_createdStore, false); }
     QSqlDatabase database() const;
     const StoreLocation& location() const { return m_location; }
 
@@ -38,6 +42,7 @@ private:
     StoreLocation m_location;
     QString m_connectionName;
     QString m_lastError;
+    bool m_createdStore = false;
 };
 
 } // namespace store

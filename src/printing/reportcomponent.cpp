@@ -1,0 +1,25 @@
+#include "printing/reportcomponent.h"
+
+#include "printing/reportpreview.h"
+#include "printing/templatefile.h"
+
+#include <QFileInfo>
+
+namespace printing {
+
+bool ReportComponent::LoadFromFile(const QString& fileName) {
+    m_report = Report();
+    m_fileName.clear();
+    if (!QFileInfo(fileName).isFile())
+        return false;
+    m_report = readTemplateFile(fileName);
+    m_fileName = fileName;
+    return true;
+}
+
+void ReportComponent::ShowReport() {
+    ReportPreview preview(m_report);
+    preview.exec();
+}
+
+} // namespace printing
