@@ -126,6 +126,9 @@ void TestMainWindow::startsInEmptyDirectoryOnNewStore() {
         TfrmMain window(StoreLocation::defaultStore());
         showActive(window);
         QVERIFY(QFile::exists(m_dir->filePath("receipts.db")));
+        // A new workplace gets the shipped templates beside its store.
+        QVERIFY(QFile::exists(m_dir->filePath("mz.fr3")));
+        QVERIFY(QFile::exists(m_dir->filePath("zy.fr3")));
         QCOMPARE(lineText(window, "edtno"), QStringLiteral("0000000001"));
         QCOMPARE(QApplication::focusWidget(), child(window, "edtname"));
     }
