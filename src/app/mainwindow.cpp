@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "amounts/qt_amountkeyfilter.h"
 #include "app/clock.h"
 #include "app/datepicker.h"
 #include "app/dialogs.h"
@@ -14,6 +15,7 @@
 #include "store/receiptconnection.h"
 #include "store/storequery.h"
 
+#include <QAbstractSpinBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
@@ -41,6 +43,27 @@ const QStringList enterKeyFields{
     QStringLiteral("EDzyname"), QStringLiteral("EDzyno"),   QStringLiteral("EDzyh"),
 };
 
+// The 24 amount fields of the two receipt pages (edtzyfKeyPress).
+const QStringList amountFields{
+    QStringLiteral("edtzyf"),   QStringLiteral("edtxyf"),   QStringLiteral("edttszxf"),
+    QStringLiteral("edthyzjf"), QStringLiteral("edtczzsf"), QStringLiteral("edtssf"),
+    QStringLiteral("edtqtf"),   QStringLiteral("cwf"),      QStringLiteral("xyf"),
+    QStringLiteral("zcy"),      QStringLiteral("zcaoy"),    QStringLiteral("jcf"),
+    QStringLiteral("zlf"),      QStringLiteral("fsf"),      QStringLiteral("ssf"),
+    QStringLiteral("hyf"),      QStringLiteral("sxf"),      QStringLiteral("syf"),
+    QStringLiteral("zhenlf"),   QStringLiteral("hlf"),      QStringLiteral("qtzl"),
+    QStringLiteral("ysk"),      QStringLiteral("yjk"),      QStringLiteral("ytk"),
+};
+
+// The fields the reset empties; every other single-line field but the two receipt numbers
+// is an amount and goes back to "0.00".
+const QStringList emptiedByReset{
+    QStringLiteral("edtname"),  QStringLiteral("EDtzyh"),   QStringLiteral("EDtzyname"),
+    QStringLiteral("EDtzydw"),  QStringLiteral("EDtzyts"),  QStringLiteral("zffs"),
+    QStringLiteral("jsy"),      QStringLiteral("EDmzname"), QStringLiteral("EDmzno"),
+    QStringLiteral("EDzyname"), QStringLiteral("EDzyno"),   QStringLiteral("EDzyh"),
+};
+
 } // namespace
 
 TfrmMain::TfrmMain(const store::StoreLocation& storeLocation, QWidget* parent)
@@ -53,6 +76,7 @@ TfrmMain::TfrmMain(const store::StoreLocation& storeLocation, QWidget* parent)
     buildPages();
     buildStatusBar();
     wireEnterKey();
+    wireAmountFields();
 
     m_qry_Tmp = new store::StoreQuery(QStringLiteral("qry_Tmp"), m_con1.get(), this);
     m_adomz = new store::StoreQuery(QStringLiteral("adomz"), m_con1.get(), this);
@@ -85,8 +109,8 @@ void TfrmMain::buildPages() {
     m_pgc1->setUsesScrollButtons(true);
     m_pgc1->setElideMode(Qt::ElideNone);
 
-    m_ts1 = new receipts::OutpatientPage;
-    m_ts2 = new receipts::InpatientPage;
+    m_ts1 = new receipts::OutpatientPage(*this);
+    m_ts2 = new receipts::InpatientPage(*this);
     m_ts3 = new Page(QStringLiteral("ts3"));
     m_ts4 = new Page(QStringLiteral("ts4"));
     m_ts5 = new Page(QStringLiteral("ts5"));
@@ -100,6 +124,10 @@ void TfrmMain::buildPages() {
 
     connect(m_ts1, &Page::shown, this, guard([this] { ts1Show(); }));
     connect(m_ts2, &Page::shown, this, guard([this] { ts2Show(); }));
+    connect(m_ts1, &receipts::OutpatientPage::btnzynextClick, this,
+            guard([this] { ResetForNextReceipt(); }));
+    connect(m_ts2, &receipts::InpatientPage::btnzynextClick, this,
+            guard([this] { ResetForNextReceipt(); }));
 }
 
 void TfrmMain::buildStatusBar() {
@@ -126,6 +154,35 @@ void TfrmMain::wireEnterKey() {
         if (auto* field = findChild<QWidget*>(name))
             m_edtnameKeyPress->watch(field);
     }
+}
+
+void TfrmMain::wireAmountFields() {
+    m_edtzyfKeyPress = new amounts::AmountKeyFilter(this);
+    for (const QString& name : amountFields) {
+        if (auto* field = findChild<QLineEdit*>(name))
+            m_edtzyfKeyPress->watch(field);
+    }
+}
+
+void TfrmMain::ResetForNextReceipt() {
+    // Page by page in the order the window makes its fields; each change of an amount runs
+    // its recomputation at once, as typing would.
+    for (QLineEdit* field : findChildren<QLineEdit*>()) {
+        const QString name = field->objectName();
+        if (name.isEmpty() || qobject_cast<QAbstractSpinBox*>(field->parentWidget()))
+            continue; // the text part of a date picker or a spin box
+        if (name == QLatin1String("edtno") || name == QLatin1String("EDtzyno"))
+            continue;
+        const QString target = emptiedByReset.contains(name) ? QString() : QStringLiteral("0.00");
+        if (field->text() != target)
+            field->setText(target);
+    }
+    m_ts1->pnlhj()->setText(QStringLiteral("0.00"));
+    m_ts1->pnlhjdx()->clear();
+    m_ts2->pnlzyhj()->setText(QStringLiteral("0.00"));
+    m_ts2->pnlzyhjdx()->clear();
+    m_ts1->edtno()->setText(GetNextNumber(store::Outpatient));
+    m_ts2->EDtzyno()->setText(GetNextNumber(store::Inpatient));
 }
 
 void TfrmMain::openStore() {
