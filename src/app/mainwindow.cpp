@@ -181,8 +181,12 @@ void TfrmMain::ResetForNextReceipt() {
     m_ts1->pnlhjdx()->clear();
     m_ts2->pnlzyhj()->setText(QStringLiteral("0.00"));
     m_ts2->pnlzyhjdx()->clear();
-    m_ts1->edtno()->setText(GetNextNumber(store::Outpatient));
-    m_ts2->EDtzyno()->setText(GetNextNumber(store::Inpatient));
+    const QString outpatient = GetNextNumber(store::Outpatient);
+    if (m_ts1->edtno()->text() != outpatient)
+        m_ts1->edtno()->setText(outpatient);
+    const QString inpatient = GetNextNumber(store::Inpatient);
+    if (m_ts2->EDtzyno()->text() != inpatient)
+        m_ts2->EDtzyno()->setText(inpatient);
 }
 
 void TfrmMain::openStore() {

@@ -1,6 +1,8 @@
 #include "modalanswerer.h"
 
+#include "printing/reportpreview.h"
 #include <QAbstractButton>
+
 #include <QApplication>
 #include <QPushButton>
 
@@ -17,7 +19,22 @@ QStringList ModalAnswerer::texts() const {
     return result;
 }
 
+QString ModalAnswerer::previewText(const QString& object) const {
+    if (m_previews.isEmpty())
+        return {};
+    const printing::TextObject* found = m_previews.last().findObject(object);
+    return found ? found->text : QString();
+}
+
 void ModalAnswerer::poll() {
+    if (auto* preview = qobject_cast<printing::ReportPreview*>(QApplication::activeModalWidget())) {
+        if (preview->isVisible() && !preview->property("answered").toBool()) {
+            preview->setProperty("answered", true);
+            m_previews.append(preview->prepared());
+            preview->reject();
+        }
+        return;
+    }
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible() || box->property("answered").toBool())
         return;

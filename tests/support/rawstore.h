@@ -3,6 +3,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
 #include <QVariant>
 
@@ -35,4 +36,24 @@ inline bool rawExec(const QString& path, const QString& sql) {
     }
     QSqlDatabase::removeDatabase("raw");
     return ok;
+}
+
+// Every row of a query, each as its list of values.
+inline QList<QVariantList> rawRows(const QString& path, const QString& sql) {
+    QList<QVariantList> rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery query(db);
+        query.exec(sql);
+        while (query.next()) {
+            QVariantList row;
+            for (int c = 0; c < query.record().count(); ++c)
+                row << query.value(c);
+            rows << row;
+        }
+    }
+    QSqlDatabase::removeDatabase("raw");
+    return rows;
 }
