@@ -11,6 +11,8 @@
 #include "printing/shippedtemplates.h"
 #include "receipts/inpatientpage.h"
 #include "receipts/outpatientpage.h"
+#include "records/searchpage.h"
+#include "records/settingspage.h"
 #include "store/numbering.h"
 #include "store/receiptconnection.h"
 #include "store/storequery.h"
@@ -20,6 +22,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -73,14 +76,17 @@ TfrmMain::TfrmMain(const store::StoreLocation& storeLocation, QWidget* parent)
     setFont(uiFont(11));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
+    m_qry_Tmp = new store::StoreQuery(QStringLiteral("qry_Tmp"), m_con1.get(), this);
+    m_adomz = new store::StoreQuery(QStringLiteral("adomz"), m_con1.get(), this);
+    m_adozy = new store::StoreQuery(QStringLiteral("adozy"), m_con1.get(), this);
+    // The search grids may list every receipt of years; they fetch in steps.
+    m_adomz->setFetchMode(store::StoreQuery::Fetch::InSteps);
+    m_adozy->setFetchMode(store::StoreQuery::Fetch::InSteps);
+
     buildPages();
     buildStatusBar();
     wireEnterKey();
     wireAmountFields();
-
-    m_qry_Tmp = new store::StoreQuery(QStringLiteral("qry_Tmp"), m_con1.get(), this);
-    m_adomz = new store::StoreQuery(QStringLiteral("adomz"), m_con1.get(), this);
-    m_adozy = new store::StoreQuery(QStringLiteral("adozy"), m_con1.get(), this);
 
     m_tmr1 = new QTimer(this);
     m_tmr1->setObjectName(QStringLiteral("tmr1"));
@@ -111,9 +117,15 @@ void TfrmMain::buildPages() {
 
     m_ts1 = new receipts::OutpatientPage(*this);
     m_ts2 = new receipts::InpatientPage(*this);
-    m_ts3 = new Page(QStringLiteral("ts3"));
-    m_ts4 = new Page(QStringLiteral("ts4"));
-    m_ts5 = new Page(QStringLiteral("ts5"));
+    // A search ignores its result: a failure leaves the grid empty and says nothing.
+    m_ts3 = new records::SearchPage(records::SearchPageLayout::outpatient(), m_adomz,
+                                    [this](const QString& sql) { RunSql(sql, false, m_adomz); });
+    m_ts4 = new records::SearchPage(records::SearchPageLayout::inpatient(), m_adozy,
+                                    [this](const QString& sql) { RunSql(sql, false, m_adozy); });
+    m_ts5 = new records::SettingsPage([this](const QString& sql) { RunSql(sql, true); });
+    // The template designer is not part of this program yet.
+    m_ts5->btnReport()->setEnabled(false);
+    m_ts5->btnReportZY()->setEnabled(false);
     m_pgc1->addTab(m_ts1, QStringLiteral("门诊医药费收据"));
     m_pgc1->addTab(m_ts2, QStringLiteral("住院费用收据"));
     m_pgc1->addTab(m_ts3, QStringLiteral("门诊医药费收据查询"));

@@ -22,6 +22,11 @@ class OutpatientPage;
 class InpatientPage;
 } // namespace receipts
 
+namespace records {
+class SearchPage;
+class SettingsPage;
+} // namespace records
+
 namespace amounts {
 class AmountKeyFilter;
 }
@@ -84,9 +89,9 @@ private:
     QTabWidget* m_pgc1 = nullptr;
     receipts::OutpatientPage* m_ts1 = nullptr;
     receipts::InpatientPage* m_ts2 = nullptr;
-    Page* m_ts3 = nullptr;
-    Page* m_ts4 = nullptr;
-    Page* m_ts5 = nullptr;
+    records::SearchPage* m_ts3 = nullptr;
+    records::SearchPage* m_ts4 = nullptr;
+    records::SettingsPage* m_ts5 = nullptr;
     QLabel* m_clockPanel = nullptr;
     QTimer* m_tmr1 = nullptr;
     EnterMovesFocus* m_edtnameKeyPress = nullptr;

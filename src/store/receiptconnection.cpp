@@ -1,9 +1,11 @@
 #include "store/receiptconnection.h"
 
 #include "store/schema.h"
+#include "store/storequery.h"
 
 #include <QFileInfo>
 #include <QSqlError>
+#include <algorithm>
 #include <atomic>
 
 namespace store {
@@ -35,6 +37,8 @@ ReceiptConnection::ReceiptConnection(StoreLocation location)
 }
 
 ReceiptConnection::~ReceiptConnection() {
+    for (StoreQuery* query : std::vector<StoreQuery*>(m_pendingReads))
+        query->abandonFetch();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
         db.close();
@@ -51,7 +55,24 @@ bool ReceiptConnection::isOpen() const {
 }
 
 void ReceiptConnection::close() {
+    for (StoreQuery* query : std::vector<StoreQuery*>(m_pendingReads))
+        query->abandonFetch();
     database().close();
+}
+
+void ReceiptConnection::registerPendingRead(StoreQuery* query) {
+    if (std::find(m_pendingReads.begin(), m_pendingReads.end(), query) == m_pendingReads.end())
+        m_pendingReads.push_back(query);
+}
+
+void ReceiptConnection::unregisterPendingRead(StoreQuery* query) {
+    m_pendingReads.erase(std::remove(m_pendingReads.begin(), m_pendingReads.end(), query),
+                         m_pendingReads.end());
+}
+
+void ReceiptConnection::finishPendingReads() {
+    for (StoreQuery* query : std::vector<StoreQuery*>(m_pendingReads))
+        query->finishFetch();
 }
 
 bool ReceiptConnection::open() {

@@ -5,8 +5,11 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <utility>
+#include <vector>
 
 namespace store {
+
+class StoreQuery;
 
 // The one connection to the receipt store (con1). It can be opened again at any time, so the
 // program starts working as soon as the store becomes reachable.
@@ -33,6 +36,12 @@ public:
     QSqlDatabase database() const;
     const StoreLocation& location() const { return m_location; }
 
+    // Queries that are still fetching a result in steps. A command completes them first, so
+    // it never changes rows a search is still reading; closing abandons them.
+    void registerPendingRead(StoreQuery* query);
+    void unregisterPendingRead(StoreQuery* query);
+    void finishPendingReads();
+
     // How long an SQLite statement waits for another program's lock before it fails.
     static constexpr int busyTimeoutMs = 5000;
 
@@ -43,6 +52,7 @@ private:
     QString m_connectionName;
     QString m_lastError;
     bool m_createdStore = false;
+    std::vector<StoreQuery*> m_pendingReads;
 };
 
 } // namespace store

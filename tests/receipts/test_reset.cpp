@@ -39,11 +39,14 @@ void TestReset::resetClearsBothPagesAndFetchesNumbers() {
     for (const char* name : {"dtpzyrq", "dtpcyrq", "dtpjsrq"})
         f.window->findChild<QDateEdit*>(name)->setDate(date);
     f.window->findChild<QDateEdit*>("dtp1")->setDate(date);
+    for (const char* name : {"EDmzname", "EDmzno", "EDzyname", "EDzyno", "EDzyh"})
+        f.edit(name)->setText("filter");
     f.choosePage(button == "btn1" ? 0 : 1);
     f.answerer->clear();
 
     f.click(button);
-    for (const char* name : {"edtname", "EDtzyh", "EDtzyname", "EDtzydw", "EDtzyts", "zffs", "jsy"})
+    for (const char* name : {"edtname", "EDtzyh", "EDtzyname", "EDtzydw", "EDtzyts", "zffs", "jsy",
+                             "EDmzname", "EDmzno", "EDzyname", "EDzyno", "EDzyh"})
         QVERIFY2(f.text(name).isEmpty(), name);
     for (const char* name : {"edtzyf", "edtxyf", "edtqtf", "cwf", "qtzl", "ysk", "yjk", "ytk"})
         QVERIFY2(f.text(name) == "0.00", name);
