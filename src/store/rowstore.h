@@ -7,8 +7,9 @@
 
 namespace store {
 
-// The rows of a query result kept compactly: every value as its text in UTF-8, one buffer for
-// all of them, with per row one start offset and per value one end offset inside its row.
+// The rows of a query result kept compactly: every value as its text in UTF-8 (a real as its
+// eight bytes), one buffer for all of them, with per row one start offset and per value one
+// end offset inside its row.
 // A million receipts of a dozen columns take about a hundred megabytes.
 class RowStore {
 public:
@@ -19,6 +20,13 @@ public:
     // Appends one row; `values` holds columnCount() texts, a null value as a null QString.
     void appendRow(const QString* values);
 
+    // Appends one row value by value: beginRow, then columnCount() values.
+    void beginRow() { m_rowStarts.push_back(m_bytes.size()); }
+    void appendValue(const char* utf8, std::size_t size, bool null);
+    // A floating point value, kept as its eight bytes; its text is made only when asked for,
+    // the way SQLite writes a real ("%!.15g").
+    void appendReal(double value);
+
     QString text(qint64 row, int column) const;
     bool isNull(qint64 row, int column) const;
 
@@ -28,7 +36,8 @@ private:
     int m_columns = 0;
     std::vector<char> m_bytes;
     std::vector<std::uint64_t> m_rowStarts;
-    // End of each value, relative to its row's start; the top bit marks a null value.
+    // End of each value, relative to its row's start; the top bit marks a null value, the
+    // next one a real kept in binary.
     std::vector<std::uint32_t> m_valueEnds;
 };
 

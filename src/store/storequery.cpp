@@ -1,12 +1,15 @@
 #include "store/storequery.h"
 
+#include "store/cursor.h"
 #include "store/receiptconnection.h"
 #include "store/storeerror.h"
 
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <limits>
 
 namespace store {
 
@@ -63,20 +66,10 @@ qint64 StoreQuery::execute() {
 qint64 StoreQuery::open() {
     close();
     requireOpenConnection();
-    auto query = std::make_unique<QSqlQuery>(m_connection->database());
-    query->setForwardOnly(true);
-    if (!query->exec(m_text))
-        throw StoreError(query->lastError().text());
-    if (!query->isSelect())
-        throw StoreError(QStringLiteral("The statement returns no result set"));
-
-    const QSqlRecord record = query->record();
-    for (int c = 0; c < record.count(); ++c)
-        m_columns << record.fieldName(c);
+    m_pending = Cursor::open(m_connection->database(), m_text);
+    m_columns = m_pending->columns();
     m_rows.reset(int(m_columns.size()));
-    m_pending = std::move(query);
     m_connection->registerPendingRead(this);
-
     try {
         fetchFirstRows();
     } catch (...) {
@@ -94,20 +87,30 @@ void StoreQuery::fetchFirstRows() {
         // The whole result is here.
         m_count = m_rows.rowCount();
         endFetch();
-    } else {
-        // More rows follow. The count runs while the statement is pending, on the same
-        // snapshot of the store.
-        QSqlQuery count(m_connection->database());
-        count.setForwardOnly(true);
-        if (count.exec(QStringLiteral("select count(*) from (%1)").arg(m_text)) && count.next()) {
-            m_count = count.value(0).toLongLong();
-            m_stepTimer.start();
-        } else {
-            fetchRows(-1, -1);
-            m_count = m_rows.rowCount();
-            endFetch();
-        }
+        return;
     }
+    // More rows follow. The count runs while the statement is pending, on the same snapshot
+    // of the store.
+    m_count = countRows();
+    m_stepTimer.start();
+}
+
+// The exact row count of the text, without its final ORDER BY, which changes no count and
+// would only make the store compute every column of every row.
+qint64 StoreQuery::countRows() const {
+    static const QRegularExpression finalOrder(
+        QStringLiteral(R"(\s+order\s+by\s+[A-Za-z0-9_.]+(\s+(asc|desc))?)"
+                       R"((\s*,\s*[A-Za-z0-9_.]+(\s+(asc|desc))?)*\s*$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    QString inner = m_text;
+    inner.remove(finalOrder);
+    RowStore result;
+    result.reset(1);
+    auto count = Cursor::open(m_connection->database(),
+                              QStringLiteral("select count(*) from (%1)").arg(inner));
+    if (!count->next(result))
+        throw StoreError(QStringLiteral("The row count is missing"));
+    return result.text(0, 0).toLongLong();
 }
 
 // Fetches up to `limit` rows in all (-1: no limit) for at most `milliseconds` (-1: no
@@ -117,19 +120,9 @@ bool StoreQuery::fetchRows(qint64 limit, int milliseconds) {
         return false;
     QElapsedTimer clock;
     clock.start();
-    const int columns = int(m_columns.size());
-    std::vector<QString> values(std::size_t(std::max(columns, 1)));
     while (limit < 0 || m_rows.rowCount() < limit) {
-        if (!m_pending->next()) {
-            if (m_pending->lastError().isValid() && m_rows.rowCount() == 0 && !m_open)
-                throw StoreError(m_pending->lastError().text());
+        if (!m_pending->next(m_rows))
             return false;
-        }
-        for (int c = 0; c < columns; ++c) {
-            const QVariant v = m_pending->value(c);
-            values[std::size_t(c)] = v.isNull() ? QString() : v.toString();
-        }
-        m_rows.appendRow(values.data());
         if (milliseconds >= 0 && (m_rows.rowCount() & 255) == 0 && clock.elapsed() >= milliseconds)
             return true;
     }
@@ -139,10 +132,17 @@ bool StoreQuery::fetchRows(qint64 limit, int milliseconds) {
 void StoreQuery::fetchStep() {
     if (!m_pending)
         return;
-    if (!fetchRows(-1, stepMilliseconds))
+    // Runs from the event loop: a failure part way ends the fetch with the rows it has.
+    try {
+        if (!fetchRows(-1, stepMilliseconds)) {
+            endFetch();
+            return;
+        }
+    } catch (...) {
         endFetch();
-    else
-        m_stepTimer.start();
+        return;
+    }
+    m_stepTimer.start();
 }
 
 void StoreQuery::endFetch() {
@@ -153,7 +153,7 @@ void StoreQuery::endFetch() {
         m_connection->unregisterPendingRead(this);
     if (!wasPending)
         return;
-    // A step that failed part way (the store went away) leaves fewer rows than counted.
+    // A fetch that failed part way (the store went away) leaves fewer rows than counted.
     if (m_rows.rowCount() != m_count && m_open) {
         m_count = m_rows.rowCount();
         emit resultChanged();
@@ -165,15 +165,16 @@ void StoreQuery::endFetch() {
 void StoreQuery::fetchUpTo(qint64 row) {
     if (row < m_rows.rowCount() || !m_pending)
         return;
-    if (!fetchRows(row + 1, -1))
+    try {
+        if (!fetchRows(row + 1, -1))
+            endFetch();
+    } catch (...) {
         endFetch();
+    }
 }
 
 void StoreQuery::finishFetch() {
-    if (m_pending) {
-        fetchRows(-1, -1);
-        endFetch();
-    }
+    fetchUpTo(std::numeric_limits<qint64>::max() - 1);
 }
 
 void StoreQuery::abandonFetch() {

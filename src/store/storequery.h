@@ -9,10 +9,9 @@
 #include <QVariant>
 #include <memory>
 
-class QSqlQuery;
-
 namespace store {
 
+class Cursor;
 class ReceiptConnection;
 
 // A query object on the receipt store (qry_Tmp, adomz, adozy). Opening it runs a select and
@@ -93,6 +92,7 @@ signals:
 private:
     void requireOpenConnection() const;
     void fetchFirstRows();
+    qint64 countRows() const;
     bool fetchRows(qint64 limit, int milliseconds);
     void fetchStep();
     void endFetch();
@@ -104,7 +104,7 @@ private:
     QStringList m_columns;
     RowStore m_rows;
     qint64 m_count = 0;
-    std::unique_ptr<QSqlQuery> m_pending;
+    std::unique_ptr<Cursor> m_pending;
     QTimer m_stepTimer;
 };
 
