@@ -7,6 +7,13 @@ namespace records {
 ResultModel::ResultModel(store::StoreQuery* query, QList<GridColumn> columns, QObject* parent)
     : QAbstractTableModel(parent), m_query(query), m_columns(std::move(columns)) {
     connect(m_query, &store::StoreQuery::resultChanged, this, &ResultModel::reload);
+    // Rows the fetch brings in later replace the blanks shown for them.
+    connect(m_query, &store::StoreQuery::rowsFetched, this, [this](qint64 first, qint64 last) {
+        if (first < rowCount())
+            emit dataChanged(index(int(first), 0),
+                             index(int(std::min<qint64>(last, rowCount() - 1)), columnCount() - 1),
+                             {Qt::DisplayRole});
+    });
     reload();
 }
 
@@ -39,7 +46,8 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const {
     const int field = m_fieldIndex[index.column()];
     if (field < 0)
         return {};
-    return m_query->textAt(index.row(), field);
+    // Never waits for the fetch: a row still to come shows blank until it arrives.
+    return m_query->fetchedValue(index.row(), field);
 }
 
 QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int role) const {

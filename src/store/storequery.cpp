@@ -133,16 +133,18 @@ void StoreQuery::fetchStep() {
     if (!m_pending)
         return;
     // Runs from the event loop: a failure part way ends the fetch with the rows it has.
+    const qint64 before = m_rows.rowCount();
+    bool more = false;
     try {
-        if (!fetchRows(-1, stepMilliseconds)) {
-            endFetch();
-            return;
-        }
+        more = fetchRows(-1, stepMilliseconds);
     } catch (...) {
-        endFetch();
-        return;
     }
-    m_stepTimer.start();
+    if (m_rows.rowCount() > before)
+        emit rowsFetched(before, m_rows.rowCount() - 1);
+    if (more)
+        m_stepTimer.start();
+    else
+        endFetch();
 }
 
 void StoreQuery::endFetch() {
@@ -165,12 +167,16 @@ void StoreQuery::endFetch() {
 void StoreQuery::fetchUpTo(qint64 row) {
     if (row < m_rows.rowCount() || !m_pending)
         return;
+    const qint64 before = m_rows.rowCount();
+    bool more = false;
     try {
-        if (!fetchRows(row + 1, -1))
-            endFetch();
+        more = fetchRows(row + 1, -1);
     } catch (...) {
-        endFetch();
     }
+    if (m_rows.rowCount() > before)
+        emit rowsFetched(before, m_rows.rowCount() - 1);
+    if (!more)
+        endFetch();
 }
 
 void StoreQuery::finishFetch() {
@@ -203,6 +209,13 @@ QVariant StoreQuery::value(qint64 row, int column) {
         return {};
     fetchUpTo(row);
     if (m_rows.isNull(row, column))
+        return {};
+    return m_rows.text(row, column);
+}
+
+QVariant StoreQuery::fetchedValue(qint64 row, int column) const {
+    if (row < 0 || row >= m_rows.rowCount() || column < 0 || column >= columnCount() ||
+        m_rows.isNull(row, column))
         return {};
     return m_rows.text(row, column);
 }

@@ -24,7 +24,8 @@ class ReceiptConnection;
 // million rows shows at once and the window stays responsive. The rows are those of the one
 // moment the statement started: the count is taken while the statement is pending, which
 // holds the store's snapshot, and any command on the connection first completes every fetch
-// still in progress. A row asked for before it arrived is fetched on the spot.
+// still in progress. value() of a row not fetched yet fetches up to it on the spot;
+// fetchedValue() does not wait.
 //
 // execute() and open() throw StoreError on any failure; RunSql turns that into -2.
 class StoreQuery : public QObject {
@@ -63,6 +64,9 @@ public:
     // result, is a null QVariant.
     QVariant value(qint64 row, int column);
     QString textAt(qint64 row, int column);
+    // The same without waiting: a row the fetch has not reached yet gives a null QVariant
+    // (rowsFetched() tells when it arrives).
+    QVariant fetchedValue(qint64 row, int column) const;
 
     // The current row, -1 when the query holds no row.
     qint64 currentRow() const { return m_count > 0 ? 0 : -1; }
@@ -86,6 +90,8 @@ public:
 signals:
     // The result changed: the query was closed or opened on new rows.
     void resultChanged();
+    // Rows first to last (inclusive) have arrived by a step of the fetch.
+    void rowsFetched(qint64 first, qint64 last);
     // A fetch in steps has all its rows.
     void fetchFinished();
 
