@@ -8,6 +8,7 @@
 #include "app/fonts.h"
 #include "app/guard.h"
 #include "app/page.h"
+#include "printing/designedits.h"
 #include "printing/shippedtemplates.h"
 #include "receipts/inpatientpage.h"
 #include "receipts/outpatientpage.h"
@@ -123,9 +124,10 @@ void TfrmMain::buildPages() {
     m_ts4 = new records::SearchPage(records::SearchPageLayout::inpatient(), m_adozy,
                                     [this](const QString& sql) { RunSql(sql, false, m_adozy); });
     m_ts5 = new records::SettingsPage([this](const QString& sql) { RunSql(sql, true); });
-    // The template designer is not part of this program yet.
-    m_ts5->btnReport()->setEnabled(false);
-    m_ts5->btnReportZY()->setEnabled(false);
+    connect(m_ts5->btnReport(), &QPushButton::clicked, this,
+            guard([this] { designTemplate(QStringLiteral("mz.fr3")); }));
+    connect(m_ts5->btnReportZY(), &QPushButton::clicked, this,
+            guard([this] { designTemplate(QStringLiteral("zy.fr3")); }));
     m_pgc1->addTab(m_ts1, QStringLiteral("门诊医药费收据"));
     m_pgc1->addTab(m_ts2, QStringLiteral("住院费用收据"));
     m_pgc1->addTab(m_ts3, QStringLiteral("门诊医药费收据查询"));
@@ -199,6 +201,13 @@ void TfrmMain::ResetForNextReceipt() {
     const QString inpatient = GetNextNumber(store::Inpatient);
     if (m_ts2->EDtzyno()->text() != inpatient)
         m_ts2->EDtzyno()->setText(inpatient);
+}
+
+void TfrmMain::designTemplate(const QString& fileName) {
+    // A template that cannot be read is reported and left alone rather than opened blank,
+    // where a save would overwrite it.
+    m_frxReport1.LoadFromFile(fileName);
+    m_frxReport1.DesignReport(printing::filledNamesFor(fileName));
 }
 
 void TfrmMain::openStore() {

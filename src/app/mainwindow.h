@@ -68,6 +68,10 @@ public:
     // empty, amounts "0.00"), both totals cleared, then both receipt numbers fetched anew.
     void ResetForNextReceipt();
 
+    // "报表设计（门诊）" and "报表设计（住院）" (btnReportClick, btnReportZYClick): the template
+    // loaded by its bare name from the working directory, opened in the designer.
+    void designTemplate(const QString& fileName);
+
     store::ReceiptConnection& connection() const { return *m_con1; }
 
 protected:

@@ -3,6 +3,7 @@
 #include "printing/reportmodel.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace printing {
 
@@ -22,6 +23,11 @@ public:
     // Prepares the report as filled and shows it in the modal preview; returns when the
     // preview is closed.
     void ShowReport();
+
+    // Opens the designer on the loaded report (a blank one when nothing was loaded) as a
+    // modal window of its own; returns when it is closed. `filledNames` are the objects the
+    // program fills in this kind of template. Does nothing while a designer is open.
+    void DesignReport(const QStringList& filledNames);
 
     const Report& report() const { return m_report; }
     Report& report() { return m_report; }

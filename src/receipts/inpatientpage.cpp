@@ -6,6 +6,7 @@
 #include "app/dialogs.h"
 #include "app/fonts.h"
 #include "app/guard.h"
+#include "printing/designedits.h"
 #include "printing/reportcomponent.h"
 #include "receipts/cells.h"
 #include "receipts/receiptdesk.h"
@@ -21,11 +22,7 @@
 namespace receipts {
 
 const QString InpatientPage::templateFile = QStringLiteral("zy.fr3");
-const QStringList InpatientPage::templateObjects{
-    "edtzyno", "edtzyh", "edtzyname", "edtzydw", "dtpzyrq", "dtpcyrq", "edtzyts", "cwf",
-    "xyf",     "zcy",    "zcaoy",     "jcf",     "zlf",     "fsf",     "ssf",     "hyf",
-    "sxf",     "syf",    "zhenlf",    "hlf",     "qtzl",    "edthjdx", "edthj",   "ysk",
-    "yjk",     "ytk",    "zffs",      "dtpjsrq", "jsy"};
+const QStringList InpatientPage::templateObjects = printing::filledNamesFor(templateFile);
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "app/dialogs.h"
 #include "app/fonts.h"
 #include "app/guard.h"
+#include "printing/designedits.h"
 #include "printing/reportcomponent.h"
 #include "receipts/cells.h"
 #include "receipts/receiptdesk.h"
@@ -21,9 +22,7 @@
 namespace receipts {
 
 const QString OutpatientPage::templateFile = QStringLiteral("mz.fr3");
-const QStringList OutpatientPage::templateObjects{"edtno",  "edtname",  "edtdate",  "edtzyf",
-                                                  "edtxyf", "edttszxf", "edthyzjf", "edtczzsf",
-                                                  "edtssf", "edtqt",    "edthj",    "edthjdx"};
+const QStringList OutpatientPage::templateObjects = printing::filledNamesFor(templateFile);
 
 namespace {
 
