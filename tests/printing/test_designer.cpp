@@ -2,6 +2,7 @@
 #include "printing/designcanvas.h"
 #include "printing/designdocument.h"
 #include "printing/designedits.h"
+#include "printing/reportcomponent.h"
 #include "printing/templatedesigner.h"
 #include "printing/templatefile.h"
 #include "rawstore.h"
@@ -71,6 +72,8 @@ private slots:
     void settingsButtonsOpenTheRightFile();
     void missingTemplateOpensBlankAndSavesUnderChosenName();
     void savedLayoutReachesTheNextPrint();
+    void previewShowsSampleValues();
+    void secondOpenDoesNothing();
 };
 
 void TestDesigner::dragMovesByTheDraggedDistance() {
@@ -302,6 +305,31 @@ void TestDesigner::savedLayoutReachesTheNextPrint() {
     f.answerer->answer(QMessageBox::Yes);
     f.click("btnPrint");
     QCOMPARE(f.answerer->previewText("Memo1"), QStringLiteral("门诊收费收据"));
+}
+
+void TestDesigner::previewShowsSampleValues() {
+    Report report = readTemplateFile(QStringLiteral(CASHIER_SOURCE_DIR "/templates/zy.fr3"));
+    TemplateDesigner designer(report, "zy.fr3", filledNamesFor("zy.fr3"));
+    ModalAnswerer answerer;
+    designer.findChild<QAction*>("actPreview")->trigger();
+    QCOMPARE(answerer.previews().size(), 1);
+    QCOMPARE(answerer.previewText("edtzyno"), QStringLiteral("0000000001"));
+    QCOMPARE(answerer.previewText("cwf"), QStringLiteral("12.50"));
+    QCOMPARE(answerer.previewText("Memo11"), QStringLiteral("住院日期"));
+    // The designed texts stay as they were.
+    QCOMPARE(designer.document().report().findObject("edtzyno")->text, QStringLiteral("NO"));
+}
+
+void TestDesigner::secondOpenDoesNothing() {
+    ReportComponent component;
+    bool returnedAtOnce = false;
+    whileDesignerOpen([&](TemplateDesigner&) {
+        ReportComponent other;
+        other.DesignReport({}); // would block here if it opened a second designer
+        returnedAtOnce = true;
+    });
+    component.DesignReport({});
+    QVERIFY(returnedAtOnce);
 }
 
 QTEST_MAIN(TestDesigner)
