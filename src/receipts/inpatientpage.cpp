@@ -184,12 +184,7 @@ QLineEdit* InpatientPage::field(const char* name) const {
 }
 
 void InpatientPage::cwfChange() {
-    QStringList texts;
-    for (QLineEdit* fee : m_fees)
-        texts << fee->text();
-    const amounts::ShownTotal total = amounts::totalOf(texts);
-    m_pnlzyhj->setText(total.figures);
-    m_pnlzyhjdx->setText(total.capitals);
+    showTotal(m_fees, m_pnlzyhj, m_pnlzyhjdx);
 }
 
 void InpatientPage::yskChange() {

@@ -112,13 +112,7 @@ OutpatientPage::OutpatientPage(ReceiptDesk& desk, QWidget* parent)
 }
 
 void OutpatientPage::edtzyfChange() {
-    QStringList texts;
-    for (QLineEdit* fee : m_fees)
-        texts << fee->text();
-    // A sum beyond the money range throws here, before either panel changes.
-    const amounts::ShownTotal total = amounts::totalOf(texts);
-    m_pnlhj->setText(total.figures);
-    m_pnlhjdx->setText(total.capitals);
+    showTotal(m_fees, m_pnlhj, m_pnlhjdx);
 }
 
 void OutpatientPage::btnPrintClick() {

@@ -1,6 +1,10 @@
 #include "receipts/receiptpage.h"
 
+#include "amounts/qt_amounttext.h"
+
 #include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
 #include <QResizeEvent>
 
 namespace receipts {
@@ -11,6 +15,15 @@ ReceiptPage::ReceiptPage(const QString& pageName, const QString& panelName, QWid
     m_panel->setFrameShape(QFrame::Box);
     m_panel->setFrameShadow(QFrame::Plain);
     m_panel->setGeometry(panelLeft, panelTop, panelWidth, panelHeight);
+}
+
+void ReceiptPage::showTotal(const QList<QLineEdit*>& fees, QLabel* figures, QLabel* capitals) {
+    QStringList texts;
+    for (QLineEdit* fee : fees)
+        texts << fee->text();
+    const amounts::ShownTotal total = amounts::totalOf(texts);
+    figures->setText(total.figures);
+    capitals->setText(total.capitals);
 }
 
 void ReceiptPage::resizeEvent(QResizeEvent* event) {

@@ -3,6 +3,8 @@
 #include "app/page.h"
 
 class QFrame;
+class QLabel;
+class QLineEdit;
 
 namespace receipts {
 
@@ -16,6 +18,10 @@ public:
     ReceiptPage(const QString& pageName, const QString& panelName, QWidget* parent = nullptr);
 
     QFrame* panel() const { return m_panel; }
+
+    // The total of the fee fields in figures and in capitals. A sum beyond the money range
+    // throws before either panel changes.
+    static void showTotal(const QList<QLineEdit*>& fees, QLabel* figures, QLabel* capitals);
 
     static constexpr int designedPageWidth = 837;
     static constexpr int designedPageHeight = 548;
