@@ -224,11 +224,8 @@ void InpatientPage::btnPrintzyClick() {
         amounts::strictAmount(amount->text());
     amounts::totalOf(feeTexts);
     printing::ReportComponent& report = m_desk.frxReport1();
-    const QString templateProblem = loadTemplateForFill(report, templateFile, templateObjects);
-    if (!templateProblem.isEmpty()) {
-        app::showMessage(templateProblem);
+    if (!prepareTemplate(report, templateFile, templateObjects))
         return;
-    }
 
     QString statement = QStringLiteral(
         "insert into tzy(num,zyh,name,dw,zyrq,cyrq,zyts,cwf,xyf,zcy,zcaoy,jcf,zlf,fsf,ssf,hyf,"

@@ -137,11 +137,8 @@ void OutpatientPage::btnPrintClick() {
     }
     amounts::totalOf(feeTexts); // a total beyond the money range stops here
     printing::ReportComponent& report = m_desk.frxReport1();
-    const QString templateProblem = loadTemplateForFill(report, templateFile, templateObjects);
-    if (!templateProblem.isEmpty()) {
-        app::showMessage(templateProblem);
+    if (!prepareTemplate(report, templateFile, templateObjects))
         return;
-    }
 
     QString statement = QStringLiteral(
         "insert into tmz(num,name,operdate,zyf,xyf,tszxf,hyzjf,czzsf,ssf,qtf,hj) values(");

@@ -1,5 +1,6 @@
 #include "receipts/templatefill.h"
 
+#include "app/dialogs.h"
 #include "printing/reportcomponent.h"
 #include "printing/templatefile.h"
 
@@ -21,6 +22,14 @@ QString loadTemplateForFill(printing::ReportComponent& report, const QString& fi
         return QStringLiteral("打印模板 %1 缺少对象：%2")
             .arg(fileName, missing.join(QStringLiteral("、")));
     return {};
+}
+
+bool prepareTemplate(printing::ReportComponent& report, const QString& fileName,
+                     const QStringList& objectNames) {
+    const QString problem = loadTemplateForFill(report, fileName, objectNames);
+    if (!problem.isEmpty())
+        app::showMessage(problem);
+    return problem.isEmpty();
 }
 
 void fillTemplate(printing::ReportComponent& report, const std::vector<Fill>& fills) {

@@ -20,6 +20,10 @@ using Fill = std::pair<QString, QString>;
 QString loadTemplateForFill(printing::ReportComponent& report, const QString& fileName,
                             const QStringList& objectNames);
 
+// The same, showing the message; false when the template cannot be filled.
+bool prepareTemplate(printing::ReportComponent& report, const QString& fileName,
+                     const QStringList& objectNames);
+
 // Replaces the whole text of each named object, in order.
 void fillTemplate(printing::ReportComponent& report, const std::vector<Fill>& fills);
 
