@@ -21,7 +21,8 @@ public:
         window = std::make_unique<app::TfrmMain>(store::StoreLocation::defaultStore());
         window->show();
         window->activateWindow();
-        QTest::qWaitForWindowActive(window.get());
+        if (!QTest::qWaitForWindowActive(window.get()))
+            qWarning("the main window did not become active");
         QCoreApplication::processEvents();
     }
     ~ReceiptFixture() {
